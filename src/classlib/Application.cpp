@@ -1,0 +1,137 @@
+#include "Application.h"
+
+#include "Desktop.h"
+#include "Graphics.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QMessageBox>
+
+#include <unistd.h>
+
+TApplication *Application = nullptr;
+
+namespace {
+// Shows a modal box with a stop icon and an OK button; timers keep firing while it is open.
+void StopBox(const String &caption, const String &text)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(caption), QString::fromStdU16String(text),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+} // namespace
+
+TApplication::TApplication()
+    : TComponent(nullptr)
+    , owner_(new TOwnerWindow)
+{
+    owner_->setParent(this);
+    Application = this;
+}
+
+TApplication::~TApplication()
+{
+    // The forms go before the owner window and the toolkit.
+    const auto children = findChildren<TComponent *>(Qt::FindDirectChildrenOnly);
+    for (TComponent *child : children)
+        delete child;
+    mainForm_ = nullptr;
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize()
+{
+    // The web engine will not start its sandbox for root; run it without one there.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+void TApplication::SetTitle(const String &title)
+{
+    title_ = title;
+}
+
+void TApplication::Run()
+{
+    if (mainForm_ && !terminated_) {
+        mainForm_->Show();
+        while (!terminated_)
+            QApplication::exec();
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    QCoreApplication::sendPostedEvents();
+    // Bounded, so that a source that always has work cannot hold the caller for ever.
+    for (int round = 0; round < 1000 && dispatcher && dispatcher->processEvents(QEventLoop::AllEvents); ++round)
+        QCoreApplication::sendPostedEvents();
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    QCoreApplication::quit();
+}
+
+void TApplication::HandleException(TObject *)
+{
+    try {
+        throw;
+    } catch (const EAbort &) {
+    } catch (const Exception &error) {
+        ShowException(error);
+    } catch (const std::exception &error) {
+        ShowException(Exception(QString::fromLocal8Bit(error.what()).toStdU16String()));
+    } catch (...) {
+        ShowException(Exception(u"Unknown error"));
+    }
+}
+
+String TApplication::DisplayText(const String &message)
+{
+    if (!message.empty() && message.back() > u'.')
+        return message + u'.';
+    return message;
+}
+
+void TApplication::ShowException(const Exception &error)
+{
+    StopBox(title_, DisplayText(error.Message()));
+}
+
+void ShowApplicationError(const String &message)
+{
+    StopBox(u"Application Error", message);
+}
+
+int RunProgram(char *argv0, void (*body)())
+{
+    // The program's windows need an X11 display, so a Wayland session runs them through XWayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    // The web views draw through shared graphics contexts; this must precede the toolkit.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    int argc = 1;
+    char *argv[] = {argv0, nullptr};
+    QApplication toolkit(argc, argv);
+    InstallFontSubstitutes();
+
+    int code = 0;
+    {
+        TApplication application;
+        try {
+            body();
+        } catch (const Exception &error) {
+            ShowApplicationError(error.Message());
+            code = 1;
+        } catch (const std::exception &error) {
+            ShowApplicationError(QString::fromLocal8Bit(error.what()).toStdU16String());
+            code = 1;
+        }
+    }
+    return code;
+}

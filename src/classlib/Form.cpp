@@ -1,0 +1,250 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "Layout.h"
+
+#include <QCloseEvent>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace {
+class FormWindow : public QWidget
+{
+public:
+    explicit FormWindow(TForm *form) : form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (Application && Application->MainForm() == form_)
+            Application->Terminate();
+        event->accept();
+    }
+    bool event(QEvent *event) override
+    {
+        const bool handled = QWidget::event(event);
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            form_->HoldSize();
+            break;
+        default:
+            break;
+        }
+        return handled;
+    }
+
+private:
+    TForm *form_;
+};
+} // namespace
+
+TForm::TForm(TComponent *owner)
+    : TControl(owner, new FormWindow(this))
+    , client_(new QWidget(Widget()))
+    , font_(new TFont(this))
+    , constraints_(new TSizeConstraints(this))
+{
+    DeclareEvent("OnCreate");
+    TControl::SetVisible(false);
+    Widget()->setAttribute(Qt::WA_QuitOnClose, false);
+    Widget()->setAutoFillBackground(true);
+    ApplyWindowFlags();
+    SetColor(color_);
+}
+
+TForm::~TForm()
+{
+    // Components go first: their widgets live inside the window.
+    const auto children = findChildren<TComponent *>(Qt::FindDirectChildrenOnly);
+    for (TComponent *child : children)
+        delete child;
+}
+
+void TForm::ReadLayout()
+{
+    try {
+        SetLoading(true);
+        ReadComponentRes(this);
+        SetLoading(false);
+        Loaded();
+    } catch (...) {
+        delete this;
+        throw;
+    }
+    FireEvent("OnCreate");
+}
+
+void TForm::SetCaption(const QString &caption)
+{
+    caption_ = caption;
+    Widget()->setWindowTitle(caption);
+}
+
+void TForm::SetClientWidth(int width)
+{
+    clientWidth_ = width;
+    ApplyClientSize();
+}
+
+void TForm::SetClientHeight(int height)
+{
+    clientHeight_ = height;
+    ApplyClientSize();
+}
+
+void TForm::ApplyClientSize()
+{
+    Widget()->resize(clientWidth_, clientHeight_);
+    client_->setGeometry(0, 0, clientWidth_, clientHeight_);
+}
+
+void TForm::SetColor(Graphics::TColor color)
+{
+    color_ = color;
+    QPalette palette = Widget()->palette();
+    palette.setColor(QPalette::Window, Graphics::ColorToRGB(color));
+    Widget()->setPalette(palette);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+    borderStyle_ = style;
+    ApplyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons)
+{
+    borderIcons_ = icons;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (borderStyle_ == bsNone) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (borderIcons_.testFlag(biSystemMenu))
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (borderIcons_.testFlag(biMinimize))
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (borderIcons_.testFlag(biMaximize))
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    Widget()->setWindowFlags(flags);
+}
+
+void TForm::ApplyFont()
+{
+    Widget()->setFont(font_->ToQFont(pixelsPerInch_));
+    QPalette palette = Widget()->palette();
+    palette.setColor(QPalette::WindowText, font_->TextColor());
+    palette.setColor(QPalette::ButtonText, font_->TextColor());
+    Widget()->setPalette(palette);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    TControl::SetBounds(left, top, width, height);
+    Widget()->move(left, top);
+}
+
+void TForm::SetVisible(bool visible)
+{
+    TControl::SetVisible(visible);
+    if (!Loading())
+        Widget()->setVisible(visible);
+}
+
+void TForm::ScaleBy(int m, int d)
+{
+    clientWidth_ = MulDiv(clientWidth_, m, d);
+    clientHeight_ = MulDiv(clientHeight_, m, d);
+    ApplyClientSize();
+    for (TControl *control : findChildren<TControl *>())
+        control->ScaleBy(m, d);
+}
+
+void TForm::Loaded()
+{
+    ApplyFont();
+    // A layout drawn for another text height is scaled to the one in force.
+    const int textHeight = TFont::TextHeight(Widget()->font());
+    if (textHeight_ > 0 && textHeight != textHeight_)
+        ScaleBy(textHeight, textHeight_);
+
+    // Tab order among siblings.
+    std::map<TControl *, std::vector<TControl *>> siblings;
+    for (TControl *control : findChildren<TControl *>())
+        if (control->TabOrder() >= 0)
+            siblings[control->Parent()].push_back(control);
+    for (auto &[parent, controls] : siblings) {
+        std::stable_sort(controls.begin(), controls.end(),
+                         [](TControl *a, TControl *b) { return a->TabOrder() < b->TabOrder(); });
+        for (size_t i = 1; i < controls.size(); ++i)
+            QWidget::setTabOrder(controls[i - 1]->Widget(), controls[i]->Widget());
+    }
+
+    for (TComponent *component : findChildren<TComponent *>()) {
+        component->SetLoading(false);
+        component->Loaded();
+    }
+    HoldSize();
+    if (Visible())
+        Widget()->show();
+}
+
+QMargins TForm::FrameMargins() const
+{
+    const QRect inner = Widget()->geometry();
+    const QRect outer = Widget()->frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void TForm::HoldSize()
+{
+    if (Loading() || holding_)
+        return;
+    holding_ = true;
+    // The constraints hold the outer size, window manager's frame included.
+    const QMargins m = FrameMargins();
+    const int frameWidth = m.left() + m.right();
+    const int frameHeight = m.top() + m.bottom();
+    const TSizeConstraints &c = *constraints_;
+    Widget()->setMinimumSize(c.minWidth ? c.minWidth - frameWidth : 0, c.minHeight ? c.minHeight - frameHeight : 0);
+    Widget()->setMaximumSize(c.maxWidth ? c.maxWidth - frameWidth : QWIDGETSIZE_MAX,
+                             c.maxHeight ? c.maxHeight - frameHeight : QWIDGETSIZE_MAX);
+    const QSize size = Widget()->size();
+    client_->setGeometry(0, 0, size.width(), size.height());
+    clientWidth_ = size.width();
+    clientHeight_ = size.height();
+    holding_ = false;
+}
+
+void TForm::Show()
+{
+    SetVisible(true);
+    BringToFront();
+}
+
+void TForm::Hide()
+{
+    SetVisible(false);
+}
+
+void TForm::Close()
+{
+    Widget()->close();
+}
+
+void TForm::BringToFront()
+{
+    Widget()->raise();
+    Widget()->activateWindow();
+}

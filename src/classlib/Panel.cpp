@@ -1,0 +1,71 @@
+#include "Panel.h"
+
+#include <QPainter>
+
+namespace {
+class PanelWidget : public QWidget
+{
+public:
+    explicit PanelWidget(const TPanel *panel) : panel_(panel) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override { panel_->Paint(this); }
+
+private:
+    const TPanel *panel_;
+};
+} // namespace
+
+TPanel::TPanel(TComponent *owner)
+    : TControl(owner, new PanelWidget(this))
+{
+}
+
+void TPanel::SetCaption(const QString &caption)
+{
+    caption_ = caption;
+    Widget()->update();
+}
+
+void TPanel::SetColor(Graphics::TColor color)
+{
+    color_ = color;
+    Widget()->update();
+}
+
+void TPanel::SetBevelOuter(TBevelCut cut)
+{
+    bevelOuter_ = cut;
+    Widget()->update();
+}
+
+void TPanel::SetBevelWidth(int width)
+{
+    bevelWidth_ = width;
+    Widget()->update();
+}
+
+void TPanel::Paint(QWidget *widget) const
+{
+    QPainter painter(widget);
+    const QRect r = widget->rect();
+    painter.fillRect(r, Graphics::ColorToRGB(color_));
+    if (bevelOuter_ != bvNone) {
+        const QPalette &palette = widget->palette();
+        const QColor light = palette.color(QPalette::Light);
+        const QColor dark = palette.color(QPalette::Dark);
+        const QColor topLeft = bevelOuter_ == bvRaised ? light : dark;
+        const QColor bottomRight = bevelOuter_ == bvRaised ? dark : light;
+        for (int i = 0; i < bevelWidth_; ++i) {
+            const QRect e = r.adjusted(i, i, -i, -i);
+            painter.setPen(topLeft);
+            painter.drawLine(e.topLeft(), e.topRight());
+            painter.drawLine(e.topLeft(), e.bottomLeft());
+            painter.setPen(bottomRight);
+            painter.drawLine(e.bottomLeft(), e.bottomRight());
+            painter.drawLine(e.topRight(), e.bottomRight());
+        }
+    }
+    painter.setPen(widget->palette().color(QPalette::WindowText));
+    painter.drawText(r, Qt::AlignCenter, caption_);
+}

@@ -1,0 +1,152 @@
+// The program as a user meets it: started on a display with a window manager,
+// its web views routed to a loopback server.
+#include "support/PageServer.h"
+#include "support/X11.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString Caption = QStringLiteral("Quorvel网速测试器");
+
+bool WaitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+class Program
+{
+public:
+    explicit Program(quint16 port)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                   QStringLiteral("--proxy-server=http://127.0.0.1:%1").arg(port));
+        process.setProcessEnvironment(env);
+        process.setProgram(QStringLiteral(PROJECT1_PATH));
+        process.start();
+    }
+    ~Program()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    QList<X11::Window> Windows() const { return X11::WindowsOf(process.processId()); }
+    X11::Window MainWindow() const
+    {
+        for (X11::Window window : Windows())
+            if (X11::Title(window) == Caption)
+                return window;
+        return 0;
+    }
+    bool WaitForMainWindow() const
+    {
+        return WaitFor([this] { return MainWindow() != 0 && X11::Viewable(MainWindow()); }, 30000);
+    }
+    // Closes the main window and waits for the process to end.
+    bool CloseAndWait()
+    {
+        X11::Close(MainWindow());
+        return WaitFor([this] { return process.state() == QProcess::NotRunning; }, 15000);
+    }
+
+    QProcess process;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void showsTheCutOutOfTheSpeedTestPage();
+    void survivesAServerThatFails_data();
+    void survivesAServerThatFails();
+};
+
+void TestMainWindow::showsTheCutOutOfTheSpeedTestPage()
+{
+    PageServer server;
+    // Wider than 800 and taller than 500: the web view has scroll bars of its own.
+    server.SetPage(QStringLiteral("/140100"), PageServer::CoordinatePage(1000, 700));
+    Program program(server.Port());
+    QVERIFY2(program.WaitForMainWindow(), "the main window did not appear");
+    QVERIFY2(WaitFor([&] { return server.Count(QStringLiteral("/loaded")) > 0; }, 30000), "the page did not load");
+    QTest::qWait(1000);
+
+    const X11::Window window = program.MainWindow();
+    QCOMPARE(X11::Title(window), Caption);
+    const QStringList states = X11::States(window);
+    QVERIFY2(states.contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")), qPrintable(states.join(u' ')));
+    QVERIFY2(states.contains(QStringLiteral("_NET_WM_STATE_SKIP_PAGER")), qPrintable(states.join(u' ')));
+
+    // Every pixel of the client area below the 40-pixel button row is the page,
+    // shifted 133 pixels left: no scroll bar, no border, nothing else.
+    const QRect client = X11::Geometry(window);
+    const QImage screen = X11::GrabScreen();
+    QVERIFY(screen.rect().contains(client));
+    QVERIFY(client.width() > 500 && client.height() > 400);
+    int wrong = 0;
+    QString first;
+    for (int y = 40; y < client.height(); ++y) {
+        for (int x = 0; x < client.width(); ++x) {
+            const QPoint page = PageServer::Decode(screen.pixel(client.left() + x, client.top() + y));
+            if (page != QPoint(x + 133, y - 40) && wrong++ == 0)
+                first = QStringLiteral("client (%1, %2) shows page (%3, %4)").arg(x).arg(y).arg(page.x()).arg(page.y());
+        }
+    }
+    QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1 pixels wrong; first: %2").arg(wrong).arg(first)));
+
+    QCOMPARE(server.Count(QStringLiteral("/140100")), 1);
+    QCOMPARE(server.Hosts().at(server.Paths().indexOf(QStringLiteral("/140100"))),
+             QStringLiteral("speedtest.velocinet.com"));
+    QVERIFY(program.CloseAndWait());
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
+}
+
+void TestMainWindow::survivesAServerThatFails_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("refuses connections") << -1;
+    QTest::newRow("answers 500") << int(PageServer::Error500);
+    QTest::newRow("never answers") << int(PageServer::Silent);
+}
+
+void TestMainWindow::survivesAServerThatFails()
+{
+    QFETCH(int, mode);
+    PageServer server(mode < 0 ? PageServer::Serve : PageServer::Mode(mode));
+    quint16 port = server.Port();
+    if (mode < 0) {
+        // A port nobody listens on.
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        port = closed.serverPort();
+    }
+    Program program(port);
+    QVERIFY2(program.WaitForMainWindow(), "the main window did not appear");
+    QTest::qWait(4000);
+    if (mode >= 0)
+        QCOMPARE(server.Count(QStringLiteral("/140100")), 1);
+    // No error box or other window: the main window is all there is.
+    QCOMPARE(program.Windows().size(), 1);
+    QVERIFY2(program.CloseAndWait(), "the program did not end when its window was closed");
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -233,9 +233,22 @@ private:
 
 } // namespace
 
+namespace {
+QString &Root()
+{
+    static QString root = QStringLiteral(":/forms");
+    return root;
+}
+} // namespace
+
+void SetLayoutRoot(const QString &root)
+{
+    Root() = root;
+}
+
 QString LayoutPath(const char *formClass)
 {
-    return QStringLiteral(":/forms/%1.json").arg(QLatin1String(formClass));
+    return QStringLiteral("%1/%2.json").arg(Root(), QLatin1String(formClass));
 }
 
 void ReadComponentRes(TForm *form)

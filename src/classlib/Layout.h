@@ -25,5 +25,8 @@ class TForm;
 // component that cannot be made.
 void ReadComponentRes(TForm *form);
 
-// The layout's resource path for a form class.
+// The layout's path for a form class: <root>/<class>.json.
 QString LayoutPath(const char *formClass);
+// Where layouts are read from; ":/forms", the program's resources, unless a
+// test points it at a folder of its own.
+void SetLayoutRoot(const QString &root);

@@ -53,7 +53,7 @@ void TBitBtn::SetGlyph(const QImage &image)
     glyph_ = QPixmap();
     if (!image.isNull()) {
         glyph_ = QPixmap::fromImage(image);
-        glyph_.setMask(glyph_.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskOutColor));
+        glyph_.setMask(glyph_.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
     }
     Widget()->update();
 }

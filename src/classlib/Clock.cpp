@@ -118,7 +118,6 @@ void TVirtualClock::Advance(std::int64_t ms)
         now_ = std::max(now_, next->due);
         // The next tick counts from this one; ticks missed during a pause are not made up.
         next->due = std::max(next->due + next->interval, now_ + 1);
-        next->order = sequence_++;
         TTimer *timer = next->timer;
         timer->Tick();
     }

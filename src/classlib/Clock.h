@@ -46,7 +46,8 @@ private:
     std::int64_t origin_;
 };
 
-// A clock that moves only when told. Timers fire in the order they fall due;
+// A clock that moves only when told. Timers fire in the order they fall due,
+// those due together in the order they were armed;
 // a pause moves the clock on without firing anything, and timers that fell due
 // meanwhile fire late, once, as message timers do.
 class TVirtualClock : public TClock

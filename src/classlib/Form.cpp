@@ -178,10 +178,10 @@ void TForm::Loaded()
     if (textHeight_ > 0 && textHeight != textHeight_)
         ScaleBy(textHeight, textHeight_);
 
-    // Tab order among siblings.
+    // Tab order among siblings that take the focus.
     std::map<TControl *, std::vector<TControl *>> siblings;
     for (TControl *control : findChildren<TControl *>())
-        if (control->TabOrder() >= 0)
+        if (control->TabOrder() >= 0 && (control->Widget()->focusPolicy() & Qt::TabFocus))
             siblings[control->Parent()].push_back(control);
     for (auto &[parent, controls] : siblings) {
         std::stable_sort(controls.begin(), controls.end(),

@@ -71,8 +71,21 @@ std::int64_t TMessageClock::Now() const
 
 void TMessageClock::timerEvent(QTimerEvent *event)
 {
-    if (TTimer *timer = byId_.value(event->timerId()))
-        timer->Tick();
+    // Like a timer message, a tick is queued and handled by whichever loop runs
+    // next, a modal box's included, so a handler that is still running does not
+    // hold up its own next tick. At most one tick of a timer waits at a time.
+    const int id = event->timerId();
+    if (!byId_.contains(id) || pending_.contains(id))
+        return;
+    pending_.insert(id);
+    QMetaObject::invokeMethod(
+        this,
+        [this, id] {
+            pending_.remove(id);
+            if (TTimer *timer = byId_.value(id))
+                timer->Tick();
+        },
+        Qt::QueuedConnection);
 }
 
 bool TVirtualClock::Start(TTimer *timer, unsigned interval)

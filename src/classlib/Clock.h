@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 
 #include <cstdint>
@@ -43,6 +44,7 @@ protected:
 private:
     QHash<int, TTimer *> byId_;
     QHash<TTimer *, int> ids_;
+    QSet<int> pending_;
     std::int64_t origin_;
 };
 

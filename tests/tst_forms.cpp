@@ -7,6 +7,7 @@
 #include "Panel.h"
 #include "SkinData.h"
 #include "Timer.h"
+#include "WebBrowser.h"
 #include "WinApi.h"
 
 #include <QApplication>
@@ -111,6 +112,8 @@ private slots:
     void scalesALayoutDrawnForAnotherTextHeight_data();
     void scalesALayoutDrawnForAnotherTextHeight();
     void timersRunOnTheVirtualClock();
+    void webViewRefusesAnAddressItCannotTake_data();
+    void webViewRefusesAnAddressItCannotTake();
 
 private:
     TFormA *Make(int textHeight = 13);
@@ -137,6 +140,7 @@ void TestForms::init()
     clock_ = new TVirtualClock;
     TClock::Install(clock_);
     application_ = new TApplication;
+    application_->Initialize();
 }
 
 void TestForms::cleanup()
@@ -275,6 +279,33 @@ void TestForms::timersRunOnTheVirtualClock()
                                       "T1@5000", "T1@6000"}));
     QVERIFY(!clock_->IsArmed(form->Timer2));
     QCOMPARE(clock_->Now(), 6000);
+}
+
+void TestForms::webViewRefusesAnAddressItCannotTake_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("page") << "http://speed.example/140100" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("no scheme") << "speed.example/140100" << false;
+    QTest::newRow("no host") << "http:///140100" << false;
+    QTest::newRow("space in host") << "http://speed example/" << false;
+}
+
+void TestForms::webViewRefusesAnAddressItCannotTake()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, accepted);
+    TWebBrowser view(nullptr);
+    QString refusal;
+    try {
+        view.Navigate(address.toStdU16String());
+    } catch (const EOleException &error) {
+        refusal = QString::fromStdU16String(error.Message());
+    }
+    QCOMPARE(refusal.isEmpty(), accepted);
+    if (!accepted)
+        QCOMPARE(refusal, QStringLiteral("Invalid address: ") + address);
 }
 
 QTEST_MAIN(TestForms)

@@ -109,6 +109,17 @@ void TestMainWindow::showsTheCutOutOfTheSpeedTestPage()
     }
     QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1 pixels wrong; first: %2").arg(wrong).arg(first)));
 
+    // The outer size, frame included, is held at 545 x 520, even when a resize is asked for.
+    const auto outer = [&] {
+        const QList<int> f = X11::FrameExtents(window);
+        const QRect g = X11::Geometry(window);
+        return f.size() == 4 ? QSize(g.width() + f[0] + f[1], g.height() + f[2] + f[3]) : QSize();
+    };
+    QCOMPARE(outer(), QSize(545, 520));
+    X11::RequestSize(window, 700, 600);
+    QTest::qWait(500);
+    QCOMPARE(outer(), QSize(545, 520));
+
     QCOMPARE(server.Count(QStringLiteral("/140100")), 1);
     QCOMPARE(server.Hosts().at(server.Paths().indexOf(QStringLiteral("/140100"))),
              QStringLiteral("speedtest.velocinet.com"));

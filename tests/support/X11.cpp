@@ -114,6 +114,13 @@ QRect Geometry(Window window)
     return rect;
 }
 
+void RequestSize(Window window, int width, int height)
+{
+    const uint32_t values[] = {uint32_t(width), uint32_t(height)};
+    xcb_configure_window(Connection(), window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
+    xcb_flush(Connection());
+}
+
 void Close(Window window)
 {
     xcb_client_message_event_t event{};

@@ -24,6 +24,8 @@ QStringList States(Window window);
 QList<int> FrameExtents(Window window);
 // The window's client area in root coordinates.
 QRect Geometry(Window window);
+// Asks for a new client size, as dragging the frame does.
+void RequestSize(Window window, int width, int height);
 // Asks the window to close, as its close button does.
 void Close(Window window);
 // The screen as it is now.

@@ -7,6 +7,7 @@ BUILD="$ROOT/build"
 PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev libxcb1-dev
+  qt6-qpa-plugins libqt6webenginecore6-bin libgl1-mesa-dri
   fonts-wqy-microhei
   xvfb xauth openbox xdotool x11-utils imagemagick python3
 )
@@ -22,7 +23,7 @@ ensure_packages() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
   fi
 }
 

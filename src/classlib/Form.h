@@ -76,6 +76,9 @@ public:
     QWidget *ClientWidget() const override { return client_; }
     void ScaleBy(int m, int d) override;
 
+    // The window as system calls take it.
+    void *Handle() { return this; }
+
     void Show();
     void Hide();
     // Closing the main form ends the program; closing any other hides it.

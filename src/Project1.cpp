@@ -1,6 +1,7 @@
 // The program: a network speed tester around a web-based speed test.
 #include "Application.h"
 #include "Unit1.h"
+#include "Unit2.h"
 
 namespace {
 void Main()
@@ -8,6 +9,7 @@ void Main()
     Application->Initialize();
     Application->SetTitle(u"Quorvel网速测试器");
     Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
     Application->Run();
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "Unit1.h"
 
+#include "Screen.h"
+#include "Unit2.h"
 #include "WinApi.h"
 
 TForm1 *Form1 = nullptr;
@@ -63,4 +65,25 @@ void TForm1::Timer1Timer(TObject *)
         SetProcessWorkingSetSize(GetCurrentProcess(), SIZE_T(-1), SIZE_T(-1));
         Application->ProcessMessages();
     }
+}
+
+// Ten seconds in: the news popup goes to the bottom-right corner of the screen
+// and comes up. Until the popup exists there is nothing to show.
+void TForm1::Timer2Timer(TObject *)
+{
+    if (!Form2)
+        return;
+    Form2->SetTop(Screen->Height() - Form2->Height() - 40);
+    Form2->SetLeft(Screen->Width() - Form2->Width() - 20);
+    Form2->Show();
+    Form2->BringToFront();
+}
+
+// A second later the popup's schedule ends: it is shown once per run.
+void TForm1::Timer3Timer(TObject *)
+{
+    Timer2->SetEnabled(false);
+    Sleep(100);
+    Sleep(100);
+    Timer3->SetEnabled(false);
 }

@@ -1,5 +1,5 @@
 // The main window: the cut-out of the speed-test page under a row of buttons
-// that open the maker's pages in the browser.
+// that open the maker's pages in the browser. It also shows the news popup, once.
 #pragma once
 
 #include "Application.h"
@@ -23,6 +23,8 @@ class TForm1 : public TForm
     Q_PROPERTY(TBitBtn *BitBtn3 MEMBER BitBtn3)
     Q_PROPERTY(TBitBtn *BitBtn4 MEMBER BitBtn4)
     Q_PROPERTY(TTimer *Timer1 MEMBER Timer1)
+    Q_PROPERTY(TTimer *Timer2 MEMBER Timer2)
+    Q_PROPERTY(TTimer *Timer3 MEMBER Timer3)
 public:
     explicit TForm1(TComponent *owner) : TForm(owner) {}
 
@@ -35,6 +37,8 @@ public:
     TBitBtn *BitBtn3 = nullptr;
     TBitBtn *BitBtn4 = nullptr;
     TTimer *Timer1 = nullptr;
+    TTimer *Timer2 = nullptr;
+    TTimer *Timer3 = nullptr;
 
 public slots:
     void FormCreate(TObject *Sender);
@@ -44,6 +48,8 @@ public slots:
     void BitBtn3Click(TObject *Sender);
     void BitBtn4Click(TObject *Sender);
     void Timer1Timer(TObject *Sender);
+    void Timer2Timer(TObject *Sender);
+    void Timer3Timer(TObject *Sender);
 
 private:
     void OpenInBrowser(const char *address);

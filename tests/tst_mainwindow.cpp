@@ -96,12 +96,19 @@ void TestMainWindow::showsTheCutOutOfTheSpeedTestPage()
     // shifted 133 pixels left: no scroll bar, no border, nothing else.
     const QRect client = X11::Geometry(window);
     const QImage screen = X11::GrabScreen();
+    // The news popup comes up at 10 s over part of the window; what it covers is not the window's.
+    QRect popup;
+    for (X11::Window other : program.Windows())
+        if (other != window && X11::Viewable(other))
+            popup = popup.united(X11::Geometry(other));
     QVERIFY(screen.rect().contains(client));
     QVERIFY(client.width() > 500 && client.height() > 400);
     int wrong = 0;
     QString first;
     for (int y = 40; y < client.height(); ++y) {
         for (int x = 0; x < client.width(); ++x) {
+            if (popup.contains(client.left() + x, client.top() + y))
+                continue;
             const QPoint page = PageServer::Decode(screen.pixel(client.left() + x, client.top() + y));
             if (page != QPoint(x + 133, y - 40) && wrong++ == 0)
                 first = QStringLiteral("client (%1, %2) shows page (%3, %4)").arg(x).arg(y).arg(page.x()).arg(page.y());
@@ -152,8 +159,10 @@ void TestMainWindow::survivesAServerThatFails()
     QTest::qWait(4000);
     if (mode >= 0)
         QCOMPARE(server.Count(QStringLiteral("/140100")), 1);
-    // No error box or other window: the main window is all there is.
-    QCOMPARE(program.Windows().size(), 1);
+    // No error box: the main window, and from 10 s the news popup, are all there is.
+    for (X11::Window window : program.Windows())
+        QVERIFY2(window == program.MainWindow() || X11::Title(window) == QStringLiteral("Form2"),
+                 qPrintable("an unexpected window: '" + X11::Title(window) + "'"));
     QVERIFY2(program.CloseAndWait(), "the program did not end when its window was closed");
     QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.process.exitCode(), 0);

@@ -128,5 +128,15 @@ int main(int argc, char **argv)
         p.drawRect(QRectF(7.5, 9, 2.5, 4));
     }).save(out.filePath("BitBtn4.bmp"));
 
+    // The popup's close button: a red rounded square with a white X.
+    Picture(21, 21, [](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Vertical(21, QColor(0xF0, 0x4A, 0x3C), QColor(0xC4, 0x16, 0x12)));
+        p.drawRoundedRect(QRectF(0, 0, 21, 21), 4, 4);
+        p.setPen(QPen(Ink, 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6.5, 6.5), QPointF(14.5, 14.5));
+        p.drawLine(QPointF(14.5, 6.5), QPointF(6.5, 14.5));
+    }).save(out.filePath("Form2BitBtn1.bmp"));
+
     return 0;
 }

@@ -45,6 +45,12 @@ public:
 
 protected:
     static int MulDiv(int value, int m, int d);
+    // Records the size without touching the widget.
+    void StoreSize(int width, int height)
+    {
+        width_ = width;
+        height_ = height;
+    }
 
 private:
     QPointer<QWidget> widget_;

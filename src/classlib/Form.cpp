@@ -3,7 +3,9 @@
 #include "Application.h"
 #include "Layout.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 
 #include <algorithm>
 #include <map>
@@ -100,6 +102,13 @@ void TForm::ApplyClientSize()
 {
     Widget()->resize(clientWidth_, clientHeight_);
     client_->setGeometry(0, 0, clientWidth_, clientHeight_);
+    StoreOuterSize();
+}
+
+void TForm::StoreOuterSize()
+{
+    const QSize outer = Widget()->frameGeometry().size();
+    StoreSize(outer.width(), outer.height());
 }
 
 void TForm::SetColor(Graphics::TColor color)
@@ -224,11 +233,41 @@ void TForm::HoldSize()
     client_->setGeometry(0, 0, size.width(), size.height());
     clientWidth_ = size.width();
     clientHeight_ = size.height();
+    StoreOuterSize();
     holding_ = false;
+}
+
+QPoint TForm::MoveToMonitor(const QRect &window, const QRect &from, const QRect &to)
+{
+    QPoint place = to.topLeft() + (window.topLeft() - from.topLeft());
+    if (place.x() + window.width() > to.x() + to.width())
+        place.setX(to.x() + to.width() - window.width());
+    if (place.y() + window.height() > to.y() + to.height())
+        place.setY(to.y() + to.height() - window.height());
+    return place;
 }
 
 void TForm::Show()
 {
+    // A window that comes up goes to the monitor of the active window.
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active != Widget() && active->screen()) {
+        const QRect frame(Widget()->pos(), QSize(Width(), Height()));
+        const QScreen *nearest = nullptr;
+        qint64 best = -1;
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            const QRect overlap = screen->geometry().intersected(frame);
+            const qint64 area = qint64(overlap.width()) * overlap.height();
+            if (area > best) {
+                best = area;
+                nearest = screen;
+            }
+        }
+        if (nearest && nearest != active->screen()) {
+            const QPoint place = MoveToMonitor(frame, nearest->geometry(), active->screen()->geometry());
+            SetBounds(place.x(), place.y(), Width(), Height());
+        }
+    }
     SetVisible(true);
     BringToFront();
 }

@@ -79,6 +79,7 @@ public:
     // The window as system calls take it.
     void *Handle() { return this; }
 
+    // Shows the window, on the monitor of the active window, and activates it.
     void Show();
     void Hide();
     // Closing the main form ends the program; closing any other hides it.
@@ -87,6 +88,10 @@ public:
     void BringToFront();
 
     void Loaded() override;
+
+    // Where a window keeps its offset from the top-left corner of monitor `from`
+    // on monitor `to`, pulled left or up where it would leave `to`.
+    static QPoint MoveToMonitor(const QRect &window, const QRect &from, const QRect &to);
 
     // The window's border as the window manager draws it, once known.
     QMargins FrameMargins() const;
@@ -98,6 +103,8 @@ private:
     void ApplyWindowFlags();
     void ApplyClientSize();
     void ApplyFont();
+    // Width and Height of a form are its outer size, frame included.
+    void StoreOuterSize();
 
     QWidget *client_;
     QString caption_;

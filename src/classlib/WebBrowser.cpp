@@ -41,5 +41,6 @@ void TWebBrowser::Navigate(const String &url)
     const QUrl address(QString::fromStdU16String(url), QUrl::StrictMode);
     if (!address.isValid() || address.isRelative() || address.host().isEmpty())
         throw EOleException(u"Invalid address: " + url);
+    location_ = url;
     View()->load(address);
 }

@@ -17,6 +17,11 @@ public:
     // headers are always empty. An address the view cannot take is refused with
     // EOleException.
     void Navigate(const String &url);
+    // The address last asked for; empty until the first navigation.
+    const String &LocationURL() const { return location_; }
 
     QWebEngineView *View() const;
+
+private:
+    String location_;
 };

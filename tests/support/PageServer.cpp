@@ -1,5 +1,6 @@
 #include "PageServer.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QTcpSocket>
 #include <QUrl>
@@ -39,6 +40,9 @@ void PageServer::Answer(QTcpSocket *socket)
     if (path != QLatin1String("/favicon.ico")) {
         paths_ << path;
         hosts_ << host;
+        QElapsedTimer now;
+        now.start();
+        times_ << now.msecsSinceReference();
     }
     emit Requested(path);
 

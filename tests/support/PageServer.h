@@ -24,6 +24,8 @@ public:
     // Paths requested so far, in order, with the Host each was asked of.
     QStringList Paths() const { return paths_; }
     QStringList Hosts() const { return hosts_; }
+    // When each path was asked for, in ms on the monotonic clock (QElapsedTimer's).
+    QList<qint64> Times() const { return times_; }
     int Count(const QString &path) const { return int(paths_.count(path)); }
     // Serves `body` as text/html at `path`.
     void SetPage(const QString &path, const QByteArray &body) { pages_.insert(path, body); }
@@ -45,6 +47,7 @@ private:
     Mode mode_;
     QStringList paths_;
     QStringList hosts_;
+    QList<qint64> times_;
     QHash<QString, QByteArray> pages_;
     QList<QTcpSocket *> held_;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 
 #include <xcb/xcb.h>
@@ -140,6 +141,23 @@ bool Viewable(Window window)
     const bool viewable = reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
     free(reply);
     return viewable;
+}
+
+Window ActiveWindow()
+{
+    const auto windows = Cardinals(Root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+    return windows.isEmpty() ? 0 : windows.first();
+}
+
+bool WindowManagerRunning()
+{
+    return !Cardinals(Root(), "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty();
+}
+
+void Click(QPoint where)
+{
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {"mousemove", "--sync", QString::number(where.x()), QString::number(where.y()), "click", "1"});
 }
 
 QImage GrabScreen()

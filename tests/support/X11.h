@@ -32,4 +32,10 @@ void Close(Window window);
 QImage GrabScreen();
 // Whether a window is mapped and viewable.
 bool Viewable(Window window);
+// The window the window manager has activated (_NET_ACTIVE_WINDOW).
+Window ActiveWindow();
+// Whether a window manager runs on the display.
+bool WindowManagerRunning();
+// Clicks the left button at a point of the screen, as a user does.
+void Click(QPoint where);
 } // namespace X11

@@ -87,7 +87,7 @@ const char *LayoutA = R"({
     { "class": "TTimer", "name": "Timer2", "properties": { "Interval": 1500, "OnTimer": "Timer2Timer" } },
     { "class": "TTimer", "name": "Timer3", "properties": { "Interval": 500, "Enabled": false, "OnTimer": "Timer1Timer" } },
     { "class": "TSkinData", "name": "SkinData1",
-      "properties": { "Active": true, "DisableTag": 99, "SkinControls": ["xcButton", "xcPanel"],
+      "properties": { "Active": false, "DisableTag": 99, "SkinControls": ["xcButton", "xcPanel"],
                       "SkinFormtype": "sfOnlyThisForm", "Skin3rd": ["TRzButton=button"] } }
   ] })";
 
@@ -190,7 +190,7 @@ void TestForms::readsComponentsAndBindsThemByName()
     QCOMPARE(next, form->Button1->Widget());
 
     auto *skin = form->findChild<TSkinData *>("SkinData1");
-    QVERIFY(skin && skin->Active());
+    QVERIFY(skin && !skin->Active());
     QCOMPARE(skin->SkinControls(), TSkinData::TSkinControls(TSkinData::xcButton | TSkinData::xcPanel));
     QCOMPARE(skin->SkinFormtype(), TSkinData::sfOnlyThisForm);
     QCOMPARE(skin->Skin3rd(), QStringList{"TRzButton=button"});

@@ -138,5 +138,43 @@ int main(int argc, char **argv)
         p.drawLine(QPointF(14.5, 6.5), QPointF(6.5, 14.5));
     }).save(out.filePath("Form2BitBtn1.bmp"));
 
+    // The skin's pictures, with alpha: the caption's close cross and its default icon.
+    {
+        QImage cross(10, 10, QImage::Format_ARGB32);
+        cross.fill(Qt::transparent);
+        QPainter p(&cross);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(1.5, 1.5), QPointF(8.5, 8.5));
+        p.drawLine(QPointF(8.5, 1.5), QPointF(1.5, 8.5));
+        p.end();
+        cross.save(out.filePath("skin/close.png"));
+    }
+    {
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter p(&icon);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient g(0, 0, 16, 14);
+        g.setColorAt(0, QColor(0x6E, 0xE7, 0x7A));
+        g.setColorAt(0.5, QColor(0x2F, 0xA8, 0xF0));
+        g.setColorAt(1, QColor(0x9B, 0x5C, 0xF6));
+        QPainterPath bubble;
+        bubble.addRoundedRect(QRectF(0.5, 0.5, 15, 11.5), 4, 4);
+        QPainterPath tail;
+        tail.moveTo(3.5, 10);
+        tail.lineTo(3, 15.5);
+        tail.lineTo(8.5, 11);
+        tail.closeSubpath();
+        p.setPen(QPen(QColor(255, 255, 255, 200), 1));
+        p.setBrush(g);
+        p.drawPath(bubble.united(tail));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawRoundedRect(QRectF(2, 1.5, 12, 4.5), 2.5, 2.5);
+        p.end();
+        icon.save(out.filePath("skin/icon.png"));
+    }
+
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 #include "Graphics.h"
+#include "SkinData.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -18,6 +19,8 @@ void StopBox(const String &caption, const String &text)
     QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(caption), QString::fromStdU16String(text),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    if (const TSkinData *skin = TSkinData::Current())
+        skin->ApplyTo(&box);
     box.exec();
 }
 } // namespace

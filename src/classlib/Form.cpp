@@ -2,6 +2,9 @@
 
 #include "Application.h"
 #include "Layout.h"
+#include "Skin.h"
+#include "SkinData.h"
+#include "SkinFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,8 +103,9 @@ void TForm::SetClientHeight(int height)
 
 void TForm::ApplyClientSize()
 {
-    Widget()->resize(clientWidth_, clientHeight_);
-    client_->setGeometry(0, 0, clientWidth_, clientHeight_);
+    const QMargins m = Widget()->contentsMargins();
+    Widget()->resize(clientWidth_ + m.left() + m.right(), clientHeight_ + m.top() + m.bottom());
+    client_->setGeometry(Widget()->contentsRect());
     StoreOuterSize();
 }
 
@@ -134,7 +138,7 @@ void TForm::SetBorderIcons(TBorderIcons icons)
 void TForm::ApplyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window;
-    if (borderStyle_ == bsNone) {
+    if (borderStyle_ == bsNone || frame_) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -203,9 +207,26 @@ void TForm::Loaded()
         component->SetLoading(false);
         component->Loaded();
     }
+    if (const TSkinData *skin = TSkinData::Current())
+        skin->ApplyTo(this);
     HoldSize();
     if (Visible())
         Widget()->show();
+}
+
+void TForm::ApplySkin(const TSkin *skin, bool skinSystemMenu)
+{
+    skin_ = skin;
+    QPalette palette = Widget()->palette();
+    if (color_ == Graphics::clBtnFace)
+        palette.setColor(QPalette::Window, skin->windowFace);
+    palette.setColor(QPalette::WindowText, skin->windowText);
+    Widget()->setPalette(palette);
+    if (borderStyle_ != bsNone && !frame_) {
+        frame_ = new TSkinFrame(Widget(), *skin, skinSystemMenu);
+        ApplyWindowFlags();
+    }
+    ApplyClientSize();
 }
 
 QMargins TForm::FrameMargins() const
@@ -229,10 +250,10 @@ void TForm::HoldSize()
     Widget()->setMinimumSize(c.minWidth ? c.minWidth - frameWidth : 0, c.minHeight ? c.minHeight - frameHeight : 0);
     Widget()->setMaximumSize(c.maxWidth ? c.maxWidth - frameWidth : QWIDGETSIZE_MAX,
                              c.maxHeight ? c.maxHeight - frameHeight : QWIDGETSIZE_MAX);
-    const QSize size = Widget()->size();
-    client_->setGeometry(0, 0, size.width(), size.height());
-    clientWidth_ = size.width();
-    clientHeight_ = size.height();
+    const QRect client = Widget()->contentsRect();
+    client_->setGeometry(client);
+    clientWidth_ = client.width();
+    clientHeight_ = client.height();
     StoreOuterSize();
     holding_ = false;
 }

@@ -93,6 +93,11 @@ public:
     // on monitor `to`, pulled left or up where it would leave `to`.
     static QPoint MoveToMonitor(const QRect &window, const QRect &from, const QRect &to);
 
+    // Lets the skin draw the window: its face, and when it has a border, its
+    // frame instead of the window manager's.
+    void ApplySkin(const struct TSkin *skin, bool skinSystemMenu);
+    class TSkinFrame *SkinFrame() const { return frame_; }
+
     // The window's border as the window manager draws it, once known.
     QMargins FrameMargins() const;
     // Called by the window whenever its size or frame may have changed.
@@ -118,4 +123,6 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
     bool holding_ = false;
+    const struct TSkin *skin_ = nullptr;
+    class TSkinFrame *frame_ = nullptr;
 };

@@ -195,6 +195,12 @@ private:
                 lines << line.toString();
             }
             converted = lines;
+        } else if (type == QMetaType::fromType<QByteArray>()) {
+            // Binary data, kept in the program's resources and named by its path.
+            QFile data(value.toString());
+            if (!value.isString() || !data.open(QIODevice::ReadOnly))
+                Fail(QStringLiteral("Error reading %1: Data %2 cannot be read").arg(where, value.toString()));
+            converted = data.readAll();
         } else if (type == QMetaType::fromType<QImage>()) {
             const QImage image(value.toString());
             if (!value.isString() || image.isNull())

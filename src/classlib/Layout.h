@@ -9,7 +9,7 @@
 // Property values follow the property's type: numbers, booleans and strings as
 // such; an enumeration by its name ("bsNone"); a set as an array of names
 // (["biSystemMenu"]); a list of strings as an array; a picture as the resource
-// path of an image; a nested object ("Font", "Constraints") as an object.
+// path of an image; binary data as the resource path of a file; a nested object ("Font", "Constraints") as an object.
 // An event ("OnClick") names a method `void Name(TObject *Sender)` of the form,
 // declared as a slot. A form's fields are Q_PROPERTYs with MEMBER, bound to the
 // component of the same name. Controls listed later lie above earlier siblings.

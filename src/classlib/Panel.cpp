@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "Skin.h"
+
 #include <QPainter>
 
 namespace {
@@ -45,15 +47,23 @@ void TPanel::SetBevelWidth(int width)
     Widget()->update();
 }
 
+void TPanel::SetSkin(const TSkin *skin)
+{
+    skin_ = skin;
+    Widget()->update();
+}
+
 void TPanel::Paint(QWidget *widget) const
 {
     QPainter painter(widget);
     const QRect r = widget->rect();
-    painter.fillRect(r, Graphics::ColorToRGB(color_));
+    // A skin gives the panel face its own colour; a colour the layout chose stays.
+    const bool skinned = skin_ && color_ == Graphics::clBtnFace;
+    painter.fillRect(r, skinned ? skin_->panelFace : Graphics::ColorToRGB(color_));
     if (bevelOuter_ != bvNone) {
         const QPalette &palette = widget->palette();
-        const QColor light = palette.color(QPalette::Light);
-        const QColor dark = palette.color(QPalette::Dark);
+        const QColor light = skin_ ? skin_->panelLight : palette.color(QPalette::Light);
+        const QColor dark = skin_ ? skin_->panelDark : palette.color(QPalette::Dark);
         const QColor topLeft = bevelOuter_ == bvRaised ? light : dark;
         const QColor bottomRight = bevelOuter_ == bvRaised ? dark : light;
         for (int i = 0; i < bevelWidth_; ++i) {

@@ -27,10 +27,13 @@ public:
     void SetBevelWidth(int width);
 
     void Paint(QWidget *widget) const;
+    // Draws in the skin's colours from now on.
+    void SetSkin(const struct TSkin *skin);
 
 private:
     QString caption_;
     Graphics::TColor color_ = Graphics::clBtnFace;
     TBevelCut bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;
+    const struct TSkin *skin_ = nullptr;
 };

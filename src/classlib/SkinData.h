@@ -3,8 +3,14 @@
 #pragma once
 
 #include "Component.h"
+#include "Skin.h"
 
+#include <QByteArray>
 #include <QStringList>
+
+class QDialog;
+class TControl;
+class TForm;
 
 class TSkinData : public TComponent
 {
@@ -20,6 +26,8 @@ class TSkinData : public TComponent
     // Other makers' control classes and the kind of control each is skinned as,
     // one "ClassName=kind" a line.
     Q_PROPERTY(QStringList Skin3rd MEMBER skin3rd_)
+    // The skin: a 4-byte little-endian length, then the skin (see Skin.h).
+    Q_PROPERTY(QByteArray SkinStream READ SkinStream WRITE SetSkinStream)
 public:
     enum TSkinControl {
         xcMainMenu = 1 << 0,
@@ -49,6 +57,7 @@ public:
     Q_ENUM(TSkinFormType)
 
     explicit TSkinData(TComponent *owner) : TComponent(owner) {}
+    ~TSkinData() override;
 
     bool Active() const { return active_; }
     int DisableTag() const { return disableTag_; }
@@ -57,6 +66,32 @@ public:
     TSkinFormType SkinFormtype() const { return skinFormType_; }
     bool MenuUpdate() const { return menuUpdate_; }
     QStringList Skin3rd() const { return skin3rd_; }
+    QByteArray SkinStream() const { return stream_; }
+    void SetSkinStream(const QByteArray &stream) { stream_ = stream; }
+
+    // Reads the skin; an active component whose stream is truncated or corrupt
+    // raises EReadError, which fails the layout that holds it.
+    void Loaded() override;
+
+    // The skin component in force for the program, if any.
+    static TSkinData *Current();
+    const TSkin &Skin() const { return skin_; }
+
+    // Which windows it dresses: all of the program's (sfMainform), only its own
+    // form (sfOnlyThisForm), or its own form and the program's dialogs (sfDialog);
+    // never one whose Tag is DisableTag.
+    bool CoversForm(const TForm *form) const;
+    bool CoversDialogs() const;
+    // Whether a control's kind is among SkinControls (other makers' classes by
+    // Skin3rd), and its Tag is not DisableTag.
+    bool CoversControl(const TControl *control) const;
+    // The kind of control a class is skinned as: its Skin3rd line, or our own kinds.
+    TSkinControls KindOf(const QMetaObject *cls) const;
+
+    // Dresses a form: its frame (when it has a border), its face and its controls.
+    void ApplyTo(TForm *form) const;
+    // Dresses a dialog: a frame, its face and its buttons.
+    void ApplyTo(QDialog *dialog) const;
 
 private:
     bool active_ = false;
@@ -67,4 +102,6 @@ private:
     QString skinStore_;
     QString skinFile_;
     QStringList skin3rd_;
+    QByteArray stream_;
+    TSkin skin_;
 };

@@ -72,6 +72,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void showsTheCutOutOfTheSpeedTestPage();
+    void skinFrameMovesWithTheCaptionAndClosesWithAltF4();
     void survivesAServerThatFails_data();
     void survivesAServerThatFails();
 };
@@ -132,6 +133,32 @@ void TestMainWindow::showsTheCutOutOfTheSpeedTestPage()
     QCOMPARE(server.Hosts().at(server.Paths().indexOf(QStringLiteral("/140100"))),
              QStringLiteral("speedtest.velocinet.com"));
     QVERIFY(program.CloseAndWait());
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
+}
+
+void TestMainWindow::skinFrameMovesWithTheCaptionAndClosesWithAltF4()
+{
+    PageServer server;
+    Program program(server.Port());
+    QVERIFY2(program.WaitForMainWindow(), "the main window did not appear");
+    const X11::Window window = program.MainWindow();
+    // The skin draws the whole frame: the window manager draws none.
+    QTRY_COMPARE(X11::FrameExtents(window), (QList<int>{0, 0, 0, 0}));
+    const QRect before = X11::Geometry(window);
+    QCOMPARE(before.size(), QSize(545, 520));
+
+    const auto xdotool = [](const QStringList &args) { return QProcess::execute(QStringLiteral("xdotool"), args); };
+    const QPoint grip = before.topLeft() + QPoint(300, 15);
+    xdotool({"mousemove", "--sync", QString::number(grip.x()), QString::number(grip.y()), "mousedown", "1"});
+    for (int step = 1; step <= 4; ++step)
+        xdotool({"mousemove", "--sync", QString::number(grip.x() + 15 * step), QString::number(grip.y() + 10 * step)});
+    xdotool({"mouseup", "1"});
+    QTRY_COMPARE(X11::Geometry(window).topLeft(), before.topLeft() + QPoint(60, 40));
+    QCOMPARE(X11::Geometry(window).size(), QSize(545, 520));
+
+    xdotool({"windowactivate", "--sync", QString::number(window), "key", "alt+F4"});
+    QVERIFY(QTest::qWaitFor([&] { return program.process.state() == QProcess::NotRunning; }, 15000));
     QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.process.exitCode(), 0);
 }

@@ -81,6 +81,7 @@ private slots:
     void brokenLayoutEndsTheProgram();
     void noTimerLeftEndsTheProgram();
     void webViewThatCannotBeMadeEndsTheProgram();
+    void brokenSkinStreamEndsTheProgram();
 };
 
 void TestStartup::soundLayoutStarts()
@@ -178,6 +179,24 @@ void TestStartup::webViewThatCannotBeMadeEndsTheProgram()
     env.insert(QStringLiteral("QTWEBENGINEPROCESS_PATH"), QStringLiteral("/nonexistent/QtWebEngineProcess"));
     const Run run = Probe(&layout, {}, env);
     QCOMPARE(run.output, ErrorBox(QStringLiteral("The web view cannot be created: the web engine's helper process is missing")));
+    QCOMPARE(run.exitCode, 1);
+}
+
+void TestStartup::brokenSkinStreamEndsTheProgram()
+{
+    QTemporaryDir dir;
+    QFile stream(dir.filePath("broken.skin"));
+    stream.open(QIODevice::WriteOnly);
+    stream.write(QByteArray("\x20\x00\x00\x00{\"format\"", 14));  // promises 32 bytes, holds 10
+    stream.close();
+    QJsonObject edited = SoundLayout();
+    QJsonArray children = edited.value("children").toArray();
+    children.append(QJsonObject{{"class", "TSkinData"}, {"name", "SkinData1"},
+                                {"properties", QJsonObject{{"Active", true}, {"SkinStream", stream.fileName()}}}});
+    edited.insert("children", children);
+    const QByteArray layout = QJsonDocument(edited).toJson();
+    const Run run = Probe(&layout);
+    QCOMPARE(run.output, ErrorBox(QStringLiteral("Invalid skin: the stream holds 10 bytes of skin, not 32")));
     QCOMPARE(run.exitCode, 1);
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <unistd.h>
 
@@ -19,6 +20,9 @@ void StopBox(const String &caption, const String &text)
     QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(caption), QString::fromStdU16String(text),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("确定"));
+    ok->setIcon(QIcon());
     if (const TSkinData *skin = TSkinData::Current())
         skin->ApplyTo(&box);
     box.exec();

@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-qpa-plugins libqt6webenginecore6-bin libgl1-mesa-dri
   fonts-wqy-microhei
   xvfb xauth openbox xdotool x11-utils imagemagick python3
+  desktop-file-utils appstream dpkg-dev
 )
 
 # Installs whatever Debian packages are missing (needs root, as on a fresh machine).

@@ -5,6 +5,9 @@
 //
 //   draw_pictures OUTPUT_DIR
 #include <QApplication>
+#include <QBuffer>
+#include <QDataStream>
+#include <QFile>
 #include <QDir>
 #include <QFont>
 #include <QImage>
@@ -55,6 +58,87 @@ QLinearGradient Vertical(int h, QColor top, QColor bottom)
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     return g;
+}
+
+// The speech bubble at one size. Small sizes get whole-pixel edges, a plain
+// outline and no dots, so they stay sharp.
+QImage Icon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 16.0;
+    const bool small = size <= 16;
+    const double inset = small ? 0.5 : s * 0.5;
+    const QRectF body(inset, inset + (small ? 0 : s * 0.5), size - 2 * inset, size * (small ? 0.72 : 0.68));
+    QPainterPath bubble;
+    bubble.addRoundedRect(body, body.height() * 0.32, body.height() * 0.32);
+    QPainterPath tail;
+    tail.moveTo(body.left() + body.width() * 0.22, body.bottom() - s * 1.5);
+    tail.lineTo(body.left() + body.width() * 0.16, size - inset);
+    tail.lineTo(body.left() + body.width() * 0.50, body.bottom() - s * 0.5);
+    tail.closeSubpath();
+    const QPainterPath shape = bubble.united(tail);
+
+    QLinearGradient colours(0, 0, size, size);
+    colours.setColorAt(0.00, QColor(0x7B, 0xE3, 0x5A));
+    colours.setColorAt(0.35, QColor(0x1F, 0xB5, 0xE8));
+    colours.setColorAt(0.70, QColor(0x4A, 0x6B, 0xF2));
+    colours.setColorAt(1.00, QColor(0xC2, 0x4B, 0xE8));
+    p.setPen(QPen(QColor(0x1B, 0x3E, 0x8C, small ? 255 : 200), small ? 1.0 : qMax(1.0, s * 0.35)));
+    p.setBrush(colours);
+    p.drawPath(shape);
+
+    // The gloss: a soft white band over the upper half.
+    QPainterPath gloss;
+    const QRectF shine = body.adjusted(body.width() * 0.08, body.height() * 0.07, -body.width() * 0.08, -body.height() * 0.52);
+    gloss.addRoundedRect(shine, shine.height() * 0.5, shine.height() * 0.5);
+    QLinearGradient white(0, shine.top(), 0, shine.bottom());
+    white.setColorAt(0, QColor(255, 255, 255, 220));
+    white.setColorAt(1, QColor(255, 255, 255, 40));
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawPath(gloss);
+
+    if (size >= 32) {
+        // Three dots: someone is talking.
+        p.setBrush(QColor(255, 255, 255, 235));
+        const double r = s * 0.95;
+        for (int i = -1; i <= 1; ++i)
+            p.drawEllipse(QPointF(body.center().x() + i * s * 3.2, body.center().y() + s * 1.3), r, r);
+    }
+    p.end();
+    return icon;
+}
+
+// An icon file with every size as a PNG entry.
+void WriteIco(const QList<QImage> &images, const QString &path)
+{
+    QList<QByteArray> pngs;
+    for (const QImage &image : images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        pngs << png;
+    }
+    QByteArray ico;
+    QDataStream stream(&ico, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 offset = 6 + 16 * images.size();
+    for (int i = 0; i < images.size(); ++i) {
+        const int side = images[i].width();
+        stream << quint8(side >= 256 ? 0 : side) << quint8(side >= 256 ? 0 : side) << quint8(0) << quint8(0)
+               << quint16(1) << quint16(32) << quint32(pngs[i].size()) << offset;
+        offset += pngs[i].size();
+    }
+    for (const QByteArray &png : pngs)
+        stream.writeRawData(png.constData(), png.size());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(ico);
 }
 
 } // namespace
@@ -175,6 +259,17 @@ int main(int argc, char **argv)
         p.end();
         icon.save(out.filePath("skin/icon.png"));
     }
+
+    // The program's icon, MAINICON: a glossy, multi-coloured speech bubble,
+    // drawn for each size rather than scaled.
+    QDir(out.filePath("icon")).mkpath(".");
+    QList<QImage> sizes;
+    for (int size : {128, 64, 48, 32, 16}) {
+        const QImage icon = Icon(size);
+        icon.save(out.filePath(QStringLiteral("icon/MAINICON-%1.png").arg(size)));
+        sizes << icon;
+    }
+    WriteIco(sizes, out.filePath("icon/MAINICON.ico"));
 
     return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -126,6 +128,15 @@ int RunProgram(char *argv0, void (*body)())
     char *argv[] = {argv0, nullptr};
     QApplication toolkit(argc, argv);
     InstallFontSubstitutes();
+    // The program's icon, MAINICON, for every window, in whichever sizes it comes in.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        const QString file = QStringLiteral(":/icons/MAINICON-%1.png").arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
 
     int code = 0;
     {

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QQuickWindow>
 
 #include <unistd.h>
 
@@ -52,9 +53,24 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
-    // The web engine will not start its sandbox for root; run it without one there.
-    if (geteuid() == 0)
+    // The web views, set up for a small footprint. Pages are drawn in software
+    // (no graphics driver is loaded at all), in the engine's low-memory mode.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QByteArrayList flags{"--disable-gpu", "--enable-low-end-device-mode"};
+    if (geteuid() == 0) {
+        // The web engine will not start its sandbox for root. Without a sandbox a
+        // separate page process protects nothing, so the pages run in this one.
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        flags << "--single-process";
+    } else {
+        // Sandboxed page processes, one for both views.
+        flags << "--renderer-process-limit=1";
+    }
+    // Whatever the web engine's own environment asks for comes after ours, and wins.
+    const QByteArray given = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!given.isEmpty())
+        flags << given;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(' '));
 }
 
 void TApplication::SetTitle(const String &title)

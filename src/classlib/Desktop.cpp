@@ -100,12 +100,6 @@ bool Desktop::IsX11()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
-void Desktop::SetWindowTitle(QWidget *window, const QString &title)
-{
-    window->setWindowTitle(title);
-    ClearNativeTitle(window);
-}
-
 TOwnerWindow::TOwnerWindow()
 {
     qApp->installEventFilter(this);

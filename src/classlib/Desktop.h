@@ -1,5 +1,6 @@
-// What the desktop shows of the program's windows: their titles and whether they
-// have taskbar and pager entries.
+// What the desktop shows of the program's windows: their titles, kept empty
+// where they are empty (toolkits otherwise show the program's file name), and
+// whether they have taskbar and pager entries.
 #pragma once
 
 #include <QObject>
@@ -30,7 +31,4 @@ private:
 namespace Desktop {
 // Whether the windows are on an X11 display.
 bool IsX11();
-// Sets the title the desktop shows, leaving it empty where `title` is empty
-// (toolkits otherwise put the program's file name there).
-void SetWindowTitle(QWidget *window, const QString &title);
 } // namespace Desktop

@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <QRect>
 
 struct TSkin;

@@ -294,7 +294,7 @@ def report(results, long, runs, path):
         lines += ["", f"Long run: ours left running {long['minutes']} minutes with both pages loaded "
                       f"({'yes' if long['both_pages_loaded'] else 'no'}): total PSS {long['pss_at_minus10_kib'] / 1024:.1f} MiB "
                       f"10 minutes before the end, {long['pss_at_end_kib'] / 1024:.1f} MiB at the end, "
-                      f"a rise of {long["rise_percent"] + 0.0:.1f} %: it {verdict} (goal: under 5 %)."]
+                      f"a rise of {long['rise_percent'] + 0.0:.1f} %: it {verdict} (goal: under 5 %)."]
     text = "\n".join(lines) + "\n"
     with open(path, "w") as f:
         f.write(text)

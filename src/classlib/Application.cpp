@@ -42,10 +42,7 @@ TApplication::TApplication()
 
 TApplication::~TApplication()
 {
-    // The forms go before the owner window and the toolkit.
-    const auto children = findChildren<TComponent *>(Qt::FindDirectChildrenOnly);
-    for (TComponent *child : children)
-        delete child;
+    DestroyComponents();
     mainForm_ = nullptr;
     if (Application == this)
         Application = nullptr;

@@ -20,6 +20,13 @@ TComponent::TComponent(TComponent *owner)
 
 TComponent::~TComponent() = default;
 
+void TComponent::DestroyComponents()
+{
+    const auto owned = findChildren<TComponent *>(Qt::FindDirectChildrenOnly);
+    for (TComponent *component : owned)
+        delete component;
+}
+
 void TComponent::SetEvent(const std::string &name, TNotifyEvent handler)
 {
     events_.at(name) = handler;

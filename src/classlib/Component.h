@@ -62,6 +62,9 @@ public:
 
 protected:
     void DeclareEvent(const std::string &name) { events_[name]; }
+    // Destroys the components this one owns, ahead of its own parts (a form's
+    // window, the application's toolkit) that they may still use.
+    void DestroyComponents();
 
 private:
     TComponent *owner_;

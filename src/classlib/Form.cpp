@@ -64,9 +64,7 @@ TForm::TForm(TComponent *owner)
 TForm::~TForm()
 {
     // Components go first: their widgets live inside the window.
-    const auto children = findChildren<TComponent *>(Qt::FindDirectChildrenOnly);
-    for (TComponent *child : children)
-        delete child;
+    DestroyComponents();
 }
 
 void TForm::ReadLayout()

@@ -1,70 +1,15 @@
 // The program as a user meets it: started on a display with a window manager,
 // its web views routed to a loopback server.
 #include "support/PageServer.h"
+#include "support/Program.h"
 #include "support/X11.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
 const QString Caption = QStringLiteral("Quorvel网速测试器");
-
-bool WaitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
-
-class Program
-{
-public:
-    explicit Program(quint16 port)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                   QStringLiteral("--proxy-server=http://127.0.0.1:%1").arg(port));
-        process.setProcessEnvironment(env);
-        process.setProgram(QStringLiteral(PROJECT1_PATH));
-        process.start();
-    }
-    ~Program()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    QList<X11::Window> Windows() const { return X11::WindowsOf(process.processId()); }
-    X11::Window MainWindow() const
-    {
-        for (X11::Window window : Windows())
-            if (X11::Title(window) == Caption)
-                return window;
-        return 0;
-    }
-    bool WaitForMainWindow() const
-    {
-        return WaitFor([this] { return MainWindow() != 0 && X11::Viewable(MainWindow()); }, 30000);
-    }
-    // Closes the main window and waits for the process to end.
-    bool CloseAndWait()
-    {
-        X11::Close(MainWindow());
-        return WaitFor([this] { return process.state() == QProcess::NotRunning; }, 15000);
-    }
-
-    QProcess process;
-};
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -84,7 +29,7 @@ void TestMainWindow::showsTheCutOutOfTheSpeedTestPage()
     server.SetPage(QStringLiteral("/140100"), PageServer::CoordinatePage(1000, 700));
     Program program(server.Port());
     QVERIFY2(program.WaitForMainWindow(), "the main window did not appear");
-    QVERIFY2(WaitFor([&] { return server.Count(QStringLiteral("/loaded")) > 0; }, 30000), "the page did not load");
+    QVERIFY2(QTest::qWaitFor([&] { return server.Count(QStringLiteral("/loaded")) > 0; }, 30000), "the page did not load");
     QTest::qWait(1000);
 
     const X11::Window window = program.MainWindow();
@@ -158,7 +103,7 @@ void TestMainWindow::skinFrameMovesWithTheCaptionAndClosesWithAltF4()
     QCOMPARE(X11::Geometry(window).size(), QSize(545, 520));
 
     xdotool({"windowactivate", "--sync", QString::number(window), "key", "alt+F4"});
-    QVERIFY(QTest::qWaitFor([&] { return program.process.state() == QProcess::NotRunning; }, 15000));
+    QVERIFY(program.WaitForExit());
     QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.process.exitCode(), 0);
 }

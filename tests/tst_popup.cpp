@@ -3,54 +3,15 @@
 // manager, its web views routed to a loopback server.
 #include "support/Display.h"
 #include "support/PageServer.h"
+#include "support/Program.h"
 #include "support/X11.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
 
 QSize screenSize;
-
-struct Program {
-    explicit Program(quint16 port)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"), QStringLiteral("--proxy-server=http://127.0.0.1:%1").arg(port));
-        process.setProcessEnvironment(env);
-        started.start();
-        process.start(QStringLiteral(PROJECT1_PATH), {});
-    }
-    ~Program()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    X11::Window Find(const QString &title) const
-    {
-        for (X11::Window w : X11::WindowsOf(process.processId()))
-            if (X11::Title(w) == title)
-                return w;
-        return 0;
-    }
-    X11::Window Main() const { return Find(QStringLiteral("Quorvel网速测试器")); }
-    X11::Window Popup() const { return Find(QStringLiteral("Form2")); }
-    bool PopupViewable() const { return Popup() && X11::Viewable(Popup()); }
-    // Seconds since start of a moment on the monotonic clock.
-    double Since(qint64 monotonicMs) const { return (monotonicMs - started.msecsSinceReference()) / 1000.0; }
-    double Now() const { return started.elapsed() / 1000.0; }
-    bool CloseAndWait()
-    {
-        X11::Close(Main());
-        return QTest::qWaitFor([this] { return process.state() == QProcess::NotRunning; }, 15000);
-    }
-
-    QProcess process;
-    QElapsedTimer started;
-};
 
 void ServePages(PageServer &server)
 {
@@ -73,7 +34,7 @@ void TestPopup::appearsOnceInTheCornerOfTheScreen()
     PageServer server;
     ServePages(server);
     Program program(server.Port());
-    QVERIFY2(QTest::qWaitFor([&] { return program.Main() && X11::Viewable(program.Main()); }, 30000), "no main window");
+    QVERIFY2(program.WaitForMainWindow(), "no main window");
     QVERIFY2(QTest::qWaitFor([&] { return program.PopupViewable(); }, 30000), "the popup did not appear");
     const double shownAt = program.Now();
 
@@ -110,7 +71,7 @@ void TestPopup::closingTheMainWindowFirstMeansNoPopup()
     PageServer server;
     ServePages(server);
     Program program(server.Port());
-    QVERIFY(QTest::qWaitFor([&] { return program.Main() && X11::Viewable(program.Main()); }, 30000));
+    QVERIFY(program.WaitForMainWindow());
     QTest::qWait(qMax(0, int((5 - program.Now()) * 1000)));
     QVERIFY(program.Now() < 9);
     QVERIFY(program.CloseAndWait());

@@ -15,7 +15,6 @@ The report gives medians and our ratio to each peer.
 """
 import argparse
 import datetime
-import http.server
 import json
 import os
 import platform
@@ -27,48 +26,26 @@ import sys
 import tempfile
 import threading
 import time
-import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-PAGES = {"/140100": "140100.html", "/cpv/news.htm": "news.htm"}
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+import demo_server  # noqa: E402
 TICK = os.sysconf("SC_CLK_TCK")
 
 
 class Server:
+    """The stand-in pages of scripts/run, recording when each reports its load."""
+
     def __init__(self):
         self.loads = []  # (monotonic seconds, path)
         self.lock = threading.Lock()
-        outer = self
 
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                url = urllib.parse.urlsplit(self.path)
-                if url.path == "/__loaded":
-                    with outer.lock:
-                        outer.loads.append((time.monotonic(), urllib.parse.unquote(url.query)))
-                    self.send_response(204)
-                    self.end_headers()
-                    return
-                name = PAGES.get(url.path)
-                if not name:
-                    self.send_response(404)
-                    self.send_header("Content-Length", "0")
-                    self.end_headers()
-                    return
-                with open(os.path.join(ROOT, "scripts", "demo", name), "rb") as f:
-                    body = f.read()
-                self.send_response(200)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
-                self.send_header("Content-Length", str(len(body)))
-                self.send_header("Cache-Control", "no-store")
-                self.end_headers()
-                self.wfile.write(body)
+        def record(path):
+            with self.lock:
+                self.loads.append((time.monotonic(), path))
 
-            def log_message(self, *args):
-                pass
-
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.httpd = demo_server.make_server(os.path.join(ROOT, "scripts", "demo"), record)
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 

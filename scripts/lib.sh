@@ -48,7 +48,18 @@ start_display() {
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 }
 
+# Serves the stand-in pages (scripts/demo) on loopback; sets DEMO_PORT and
+# DEMO_LOG, where each page's load shows as "loaded PATH". stop_display ends it.
+start_demo_server() {
+  DEMO_LOG="$(mktemp)"
+  python3 "$ROOT/scripts/demo_server.py" "$ROOT/scripts/demo" >"$DEMO_LOG" 2>&1 &
+  DEMO_PID=$!
+  for _ in $(seq 50); do grep -q '^port ' "$DEMO_LOG" && break; sleep 0.1; done
+  DEMO_PORT="$(sed -n 's/^port //p' "$DEMO_LOG")"
+}
+
 stop_display() {
+  [ -n "${DEMO_PID:-}" ] && kill "$DEMO_PID" 2>/dev/null
   [ -n "${OPENBOX_PID:-}" ] && kill "$OPENBOX_PID" 2>/dev/null
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null || true
